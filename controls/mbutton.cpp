@@ -1,0 +1,3 @@
+#include "mbutton.h"
+
+TMButton::TMButton(QWidget *parent) : QWidget(parent) {}

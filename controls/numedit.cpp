@@ -1,0 +1,3 @@
+#include "numedit.h"
+
+TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent) {}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace hueforge {
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file with an fopen mode; the path is passed natively, so any file name works
+// on Windows as well. Returns null when the file cannot be opened.
+FileHandle OpenFile(const std::filesystem::path &path, const char *mode);
+
+} // namespace hueforge
