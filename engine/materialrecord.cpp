@@ -20,19 +20,31 @@ constexpr std::array<SlotInfo, TextureSlotCount> Slots{{
 }};
 
 constexpr std::array<std::string_view, BlendFactorCount> BlendFactorNames{
-    "-----",     "Zero",        "One",       "srcColor",  "invSrcColor",  "srcAlpha",
+    "-----",       "Zero",      "One",          "srcColor",  "invSrcColor",  "srcAlpha",
     "invSrcAlpha", "destAlpha", "invDestAlpha", "destColor", "invDestColor "};
 
 constexpr std::array<std::string_view, AlphaCompareCount> AlphaCompareNames{
     "---", "Never", "Less", "Equal", "LessEqual", "Greater", "NotEqual", "GreaterEqual", "Always"};
 
-const SlotInfo &Info(TextureSlot slot) { return Slots.at(std::size_t(slot)); }
+const SlotInfo &Info(TextureSlot slot)
+{
+    return Slots.at(std::size_t(slot));
+}
 
 } // namespace
 
-std::size_t TextureSlotOffset(TextureSlot slot) { return Info(slot).offset; }
-std::uint32_t TextureSlotMask(TextureSlot slot) { return Info(slot).mask; }
-std::string_view TextureSlotName(TextureSlot slot) { return Info(slot).name; }
+std::size_t TextureSlotOffset(TextureSlot slot)
+{
+    return Info(slot).offset;
+}
+std::uint32_t TextureSlotMask(TextureSlot slot)
+{
+    return Info(slot).mask;
+}
+std::string_view TextureSlotName(TextureSlot slot)
+{
+    return Info(slot).name;
+}
 
 std::int32_t TextureIndex(const MaterialRecord &record, TextureSlot slot)
 {

@@ -18,7 +18,8 @@ std::string_view TextureNameTable::Name(int index) const
 {
     const auto &slot = Names.at(std::size_t(index));
     const void *nul = std::memchr(slot.data(), 0, slot.size());
-    const auto length = nul ? std::size_t(static_cast<const char *>(nul) - slot.data()) : slot.size();
+    const auto length =
+        nul ? std::size_t(static_cast<const char *>(nul) - slot.data()) : slot.size();
     return {slot.data(), length};
 }
 

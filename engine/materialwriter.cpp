@@ -71,9 +71,9 @@ SaveResult VerifyUnchanged(std::FILE *file, const MaterialTable &materials)
         MaterialRecord onDisk;
         if (!Seek(file, entry.FileOffset) ||
             std::fread(onDisk.Bytes.data(), 1, MaterialRecordSize, file) != MaterialRecordSize)
-            return Failure(SaveStatus::WriteFailed,
-                           WithSystemReason("Could not read " + RowText(row, entry.FileOffset),
-                                            errno));
+            return Failure(
+                SaveStatus::WriteFailed,
+                WithSystemReason("Could not read " + RowText(row, entry.FileOffset), errno));
         if (onDisk != materials.ScannedRecords[std::size_t(row)])
             return Failure(SaveStatus::ChangedOnDisk,
                            "The file has changed on disk since it was read (" +
@@ -86,8 +86,7 @@ SaveResult VerifyUnchanged(std::FILE *file, const MaterialTable &materials)
 
 } // namespace
 
-SaveResult WriteModifiedMaterials(const std::filesystem::path &path,
-                                  const MaterialTable &materials)
+SaveResult WriteModifiedMaterials(const std::filesystem::path &path, const MaterialTable &materials)
 {
     errno = 0;
     FileHandle file = OpenFile(path, "r+b");
@@ -107,9 +106,9 @@ SaveResult WriteModifiedMaterials(const std::filesystem::path &path,
         const auto &bytes = materials.Records[std::size_t(row)].Bytes;
         if (!Seek(file.get(), entry.FileOffset) ||
             std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-            return Failure(SaveStatus::WriteFailed,
-                           WithSystemReason("Could not write " + RowText(row, entry.FileOffset),
-                                            errno));
+            return Failure(
+                SaveStatus::WriteFailed,
+                WithSystemReason("Could not write " + RowText(row, entry.FileOffset), errno));
     }
 
     errno = 0;

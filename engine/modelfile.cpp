@@ -6,7 +6,8 @@ namespace hueforge {
 
 FileHandle OpenFile(const std::filesystem::path &path, const char *mode)
 {
-    if (path.empty())
+    std::error_code ignored;
+    if (path.empty() || std::filesystem::is_directory(path, ignored))
         return nullptr;
 #ifdef _WIN32
     const std::string narrow(mode);

@@ -17,10 +17,11 @@ constexpr int ExitNotOpened = 1;
 constexpr int ExitScanFailed = 2;
 constexpr int ExitUsage = 64;
 
-constexpr std::string_view Usage = "usage: hueforge-list [--show N] [--filter N] [--textures] FILE\n"
-                                   "  --show N     0 Diffuse (default), 1 Specular, 2 Specularity\n"
-                                   "  --filter N   file dialog filter: 1 (default), 2 gives OBJ, 3\n"
-                                   "  --textures   print the texture names instead\n";
+constexpr std::string_view Usage =
+    "usage: hueforge-list [--show N] [--filter N] [--textures] FILE\n"
+    "  --show N     0 Diffuse (default), 1 Specular, 2 Specularity\n"
+    "  --filter N   file dialog filter: 1 (default), 2 gives OBJ, 3\n"
+    "  --textures   print the texture names instead\n";
 
 struct Options {
     int show = 0;
@@ -77,10 +78,9 @@ public:
     {
         lines.clear();
         for (int i = 0; i < materials_.MaterialCount; ++i)
-            lines.push_back(hueforge::FormatMaterialLine(hueforge::LinePrefix(options_.filter),
-                                                         options_.show,
-                                                         materials_.Entries[std::size_t(i)],
-                                                         i + 1));
+            lines.push_back(
+                hueforge::FormatMaterialLine(hueforge::LinePrefix(options_.filter), options_.show,
+                                             materials_.Entries[std::size_t(i)], i + 1));
         status = hueforge::MaterialCountText(materials_.MaterialCount);
     }
     void SetSaveEnabled(bool) override {}

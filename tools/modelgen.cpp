@@ -88,8 +88,8 @@ void WriteGeometry(Writer &w, int vertexCount, std::mt19937 &random)
     const auto lode = w.BeginChunk("LODE");
     w.U32(100);
     const auto part = w.BeginChunk("PART");
-    for (std::uint32_t v : {1u, 0u, 0u, 0u, std::uint32_t(vertexCount), 0u,
-                            std::uint32_t(triangles)})
+    for (std::uint32_t v :
+         {1u, 0u, 0u, 0u, std::uint32_t(vertexCount), 0u, std::uint32_t(triangles)})
         w.U32(v);
     w.EndChunk(part);
     w.EndChunk(lode);
@@ -181,8 +181,8 @@ ModelSpec SampleModelSpec()
 {
     ModelSpec spec;
     spec.name = "Hueforge sample glider";
-    spec.textureNames = {"glider_t.dds", "glider_t_bump.dds", "glider_t_spec.dds",
-                         "canopy_t.dds", "panel_t.dds"};
+    spec.textureNames = {"glider_t.dds", "glider_t_bump.dds", "glider_t_spec.dds", "canopy_t.dds",
+                         "panel_t.dds"};
     int index = 0;
     for (int count : {6, 4, 2}) {
         std::vector<MaterialRecord> block;

@@ -20,7 +20,10 @@ std::int64_t ChannelToByte(float channel)
     return std::int64_t(product);
 }
 
-std::string_view LinePrefix(int filterIndex) { return filterIndex == 2 ? "OBJ" : "LOD"; }
+std::string_view LinePrefix(int filterIndex)
+{
+    return filterIndex == 2 ? "OBJ" : "LOD";
+}
 
 std::string FormatMaterialLine(std::string_view prefix, int displayProperty,
                                const MaterialEntry &entry, int position)
@@ -34,14 +37,13 @@ std::string FormatMaterialLine(std::string_view prefix, int displayProperty,
     } else {
         const int colour = displayProperty == int(DisplayProperty::Specular) ? 1 : 0;
         auto byte = [&](ColourChannel c) {
-            return unsigned(std::uint32_t(
-                ChannelToByte(entry.DisplayColours[DisplayColourIndex(c, colour)])));
+            return unsigned(
+                std::uint32_t(ChannelToByte(entry.DisplayColours[DisplayColourIndex(c, colour)])));
         };
         std::snprintf(line, sizeof line, "%s %02d %02d %08X  %02X %02X %02X %02X",
-                      prefixText.c_str(), entry.BlockNumber, position,
-                      unsigned(entry.FileOffset), byte(ColourChannel::Red),
-                      byte(ColourChannel::Green), byte(ColourChannel::Blue),
-                      byte(ColourChannel::Alpha));
+                      prefixText.c_str(), entry.BlockNumber, position, unsigned(entry.FileOffset),
+                      byte(ColourChannel::Red), byte(ColourChannel::Green),
+                      byte(ColourChannel::Blue), byte(ColourChannel::Alpha));
     }
     return line;
 }
