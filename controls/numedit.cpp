@@ -1,3 +1,126 @@
 #include "numedit.h"
 
-TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent) {}
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+using hueforge::KeyVerdict;
+using hueforge::NumberField;
+
+TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setMaxLength(int(hueforge::NumberTextLimit));
+}
+
+template <typename Rule> void TNumEdit::applyRule(Rule rule)
+{
+    m_field.Text = text().toUtf8().toStdString();
+    rule(m_field);
+    const QString result = QString::fromUtf8(m_field.Text);
+    if (result != text())
+        setText(result);
+}
+
+double TNumEdit::Number()
+{
+    applyRule([](NumberField &field) { hueforge::ReadNumber(field); });
+    return m_field.Number;
+}
+
+void TNumEdit::setAllowDecimal(bool allow)
+{
+    applyRule([allow](NumberField &field) { hueforge::WriteAllowDecimal(field, allow); });
+}
+
+void TNumEdit::setAllowMinus(bool allow)
+{
+    applyRule([allow](NumberField &field) { hueforge::WriteAllowMinus(field, allow); });
+}
+
+void TNumEdit::setNumber(double value)
+{
+    applyRule([value](NumberField &field) { hueforge::WriteNumber(field, value); });
+}
+
+void TNumEdit::setMax(double value)
+{
+    applyRule([value](NumberField &field) { hueforge::WriteMax(field, value); });
+}
+
+void TNumEdit::setMin(double value)
+{
+    applyRule([value](NumberField &field) { hueforge::WriteMin(field, value); });
+}
+
+void TNumEdit::CommitEntry(QObject *)
+{
+    applyRule([](NumberField &field) { hueforge::CommitEntry(field); });
+}
+
+void TNumEdit::RefreshText()
+{
+    applyRule([](NumberField &field) { hueforge::RefreshText(field); });
+}
+
+std::optional<unsigned char> TNumEdit::typedCharacter(const QKeyEvent &event)
+{
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        break;
+    }
+
+    // Ctrl+letter types the control code of that letter (Ctrl+V is 22), as on a terminal.
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier) &&
+                         !modifiers.testFlag(Qt::AltModifier) &&
+                         !modifiers.testFlag(Qt::MetaModifier);
+    if (control)
+        return key >= Qt::Key_A && key <= Qt::Key_Z
+                   ? std::optional<unsigned char>(key - Qt::Key_A + 1)
+                   : std::nullopt;
+
+    const QString typed = event.text();
+    if (typed.size() != 1 || !typed.front().isPrint())
+        return std::nullopt;
+    // A character a byte string cannot hold arrives as '?', which the filter swallows.
+    const char16_t unit = typed.front().unicode();
+    return unit <= 0xFF ? static_cast<unsigned char>(unit) : static_cast<unsigned char>('?');
+}
+
+KeyVerdict TNumEdit::offerCharacter(unsigned char code)
+{
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = hasSelectedText() ? selectionLength() : 0;
+    KeyVerdict verdict = KeyVerdict::Swallow;
+    applyRule(
+        [&](NumberField &field) { verdict = hueforge::FilterKey(field, code, start, length); });
+    return verdict;
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent *event)
+{
+    const std::optional<unsigned char> code = typedCharacter(*event);
+    if (!code || offerCharacter(*code) == KeyVerdict::Accept) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Swallowed, or committed on Enter: the edit inserts nothing and the focus stays here.
+    event->accept();
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // The edit's own context menu takes the focus only while it is open.
+    if (event->reason() != Qt::PopupFocusReason)
+        CommitEntry();
+}
