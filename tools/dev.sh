@@ -61,7 +61,7 @@ fuzz)
     CC=clang CXX=clang++ configure_build build-fuzz -DHUEFORGE_BUILD_FUZZ=ON -DHUEFORGE_BUILD_UI=OFF -DHUEFORGE_BUILD_TESTS=OFF
     mkdir -p build-fuzz/corpus
     build-fuzz/fuzz/scan_fuzzer -max_total_time="${2:-60}" -print_final_stats=1 \
-        build-fuzz/corpus fuzz/seeds
+        build-fuzz/corpus fuzz/seeds samples
     ;;
 bench)
     install_packages
