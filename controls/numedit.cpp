@@ -22,8 +22,10 @@ template <typename Rule> void TNumEdit::applyRule(Rule rule)
 
 double TNumEdit::Number()
 {
-    applyRule([](NumberField &field) { hueforge::ReadNumber(field); });
-    return m_field.Number;
+    // Captured inside the rule: a textChanged handler may write Number before setText returns.
+    double value = 0.0;
+    applyRule([&value](NumberField &field) { value = hueforge::ReadNumber(field); });
+    return value;
 }
 
 void TNumEdit::setAllowDecimal(bool allow)

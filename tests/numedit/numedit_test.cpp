@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMetaProperty>
 #include <QSignalSpy>
@@ -285,6 +287,33 @@ INSTANTIATE_TEST_SUITE_P(Texts, NumEditFocusLoss,
                                          FocusCase{"LoneMinus", -1000, "-", "0", 0},
                                          FocusCase{"Negative", -1000, "-12", "-12", -12}),
                          [](const auto &info) { return RowName(info); });
+
+TEST_F(NumEditWidget, OpeningTheContextMenuDoesNotCommit)
+{
+    applyStored(false, false, 255, -1000);
+    edit->clear();
+    QTest::keyClicks(edit, "300");
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(edit, &toMenu);
+    EXPECT_EQ(edit->text(), "300");
+    QFocusEvent away(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(edit, &away);
+    EXPECT_EQ(edit->text(), "255");
+}
+
+TEST_F(NumEditWidget, ChangeHandlerMayWriteTheFieldItReads)
+{
+    applyStored(false, false, 255, -1000);
+    edit->setText("1,2");
+    // A handler that answers every change by writing another value, as the colour panel does.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString &text) {
+        if (text == "12")
+            edit->setNumber(100);
+    });
+    EXPECT_EQ(edit->Number(), 12);
+    EXPECT_EQ(edit->text(), "100");
+    EXPECT_EQ(edit->Number(), 100);
+}
 
 TEST_F(NumEditWidget, PasteBypassesTheFilterAndIsCommittedLater)
 {
