@@ -1,0 +1,312 @@
+#include "tintmark1x_xx.h"
+
+#include "materiallines.h"
+#include "materialwriter.h"
+#include "settingstext.h"
+#include "ui_tintmark1x_xx.h"
+#include "windowdialogs.h"
+
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+const QString MessageCaption = QStringLiteral("Tintmark");
+const QString SaveWarning = QStringLiteral("This will update the MDL with the new\n"
+                                           "Poly Colour data. Ensure you have a\n"
+                                           "backup copy somewhere safe!");
+const QStringList ModelFileFilters = {QStringLiteral("Aircraft Model (*.mdl)"),
+                                      QStringLiteral("Scenery File (*.bgl)"),
+                                      QStringLiteral("Any File (*)")};
+
+constexpr int DefaultTop = 40;
+constexpr int DefaultLeft = 60;
+const QString DefaultLoadFolder = QStringLiteral("c:\\");
+constexpr int DefaultShow = 0;
+
+std::filesystem::path FileSystemPath(const QString &path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+std::unique_ptr<QSettings> OpenSettingsStore()
+{
+#ifdef _WIN32
+    auto store = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Corvane"),
+                                             QSettings::NativeFormat);
+#else
+    // $XDG_CONFIG_HOME/Corvane.conf
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Corvane"));
+#endif
+    store->beginGroup(QStringLiteral("Tintmarkx"));
+    return store;
+}
+
+// The largest size of a fixed-pitch font whose digits are 8 pixels wide: the column
+// headings above the material list stand where an 8-pixel cell puts the columns.
+QFont FixedFontWithEightPixelCells()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("DejaVu Sans Mono"), font.family()});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    for (int size = 14; size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) <= 8)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()),
+      materials_(std::make_unique<hueforge::MaterialTable>()),
+      textures_(std::make_unique<hueforge::TextureNameTable>()),
+      dialogs_(std::make_unique<WindowDialogs>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    ApplyFallbackFonts();
+    FitAutoSizeLabels();
+
+    load = new QFileDialog(this);
+    load->setObjectName(QStringLiteral("load"));
+    load->setFileMode(QFileDialog::AnyFile);
+    load->setAcceptMode(QFileDialog::AcceptOpen);
+    load->setNameFilters(ModelFileFilters);
+
+    ColorDialog1 = new QColorDialog(this);
+    ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+
+    settings_ = OpenSettingsStore();
+    RestoreSettings();
+    ConnectHandlers();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetDialogs(std::unique_ptr<WindowDialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
+void TForm1::ApplyFallbackFonts()
+{
+    // The layout is drawn for Windows' 8-point bitmap sans; where it is missing, a sans
+    // of the same 11-pixel height keeps the captions inside their controls.
+    if (QFontInfo(font()).family() != font().family()) {
+        QFont sans = font();
+        sans.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
+        sans.setStyleHint(QFont::SansSerif);
+        sans.setPixelSize(11);
+        setFont(sans);
+    }
+    const QFont listFont = ui->texlist->font();
+    if (QFontInfo(listFont).family() != listFont.family())
+        ui->texlist->setFont(FixedFontWithEightPixelCells());
+}
+
+void TForm1::FitAutoSizeLabels()
+{
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (!label->property("AutoSize").toBool())
+            continue;
+        const QRect before = label->geometry();
+        label->adjustSize();
+        // A right-aligned label grows to the left, keeping its right edge.
+        if (label->alignment() & Qt::AlignRight)
+            label->move(before.right() - label->width() + 1, before.top());
+    }
+}
+
+void TForm1::ConnectHandlers()
+{
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::loaditClick);
+    connect(ui->scan, &QPushButton::clicked, this, &TForm1::scanClick);
+    connect(ui->ComboBox1, &QComboBox::activated, this, &TForm1::scanClick);
+    connect(ui->ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TForm1::scanClick);
+    connect(ui->texlist, &QListWidget::itemSelectionChanged, this, &TForm1::texlistClick);
+    connect(ui->ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+    connect(ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::SaveAs1Click);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    for (QPushButton *button : {ui->Button4, ui->Button10, ui->Button11, ui->Button12})
+        connect(button, &QPushButton::clicked, this, &TForm1::Button4Click);
+    for (QPushButton *button : {ui->Button13, ui->Button14, ui->Button15, ui->Button16})
+        connect(button, &QPushButton::clicked, this, &TForm1::Button13Click);
+    for (QLineEdit *field : {ui->NumEdit1, ui->NumEdit2, ui->NumEdit3, ui->NumEdit4})
+        connect(field, &QLineEdit::textChanged, this, &TForm1::NumEdit1Change);
+    connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+}
+
+QString TForm1::ReadSettingText(const QString &name, const QString &fallback) const
+{
+    const QVariant value = settings_->value(name);
+    if (!value.isValid())
+        return fallback;
+    if (value.typeId() != QMetaType::QString)
+        throw std::runtime_error(
+            QStringLiteral("Invalid data type for '%1'").arg(name).toStdString());
+    return value.toString();
+}
+
+int TForm1::ReadSettingInteger(const QString &name, int fallback) const
+{
+    return hueforge::SettingsIntegerOr(ReadSettingText(name, {}).toStdString(), fallback);
+}
+
+void TForm1::RestoreSettings()
+{
+    settings_->setValue(QStringLiteral("Program"),
+                        QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
+    const int top = ReadSettingInteger(QStringLiteral("Top"), DefaultTop);
+    const int left = ReadSettingInteger(QStringLiteral("Left"), DefaultLeft);
+    move(left, top);
+    loadFolder_ = ReadSettingText(QStringLiteral("Load"), DefaultLoadFolder);
+    const int show = ReadSettingInteger(QStringLiteral("Show"), DefaultShow);
+    ui->ComboBox1->setCurrentIndex(show >= 0 && show < ui->ComboBox1->count() ? show : -1);
+    ui->ComboBox2->setCurrentIndex(0);
+}
+
+void TForm1::FormClose()
+{
+    if (!settings_)
+        return;
+    settings_->setValue(QStringLiteral("Top"), QString::number(pos().y()));
+    settings_->setValue(QStringLiteral("Left"), QString::number(pos().x()));
+    settings_->setValue(QStringLiteral("Show"), QString::number(ui->ComboBox1->currentIndex()));
+    settings_->setValue(QStringLiteral("Load"), loadFolder_);
+    settings_->sync();
+    const bool written = settings_->status() == QSettings::NoError;
+    const QString where = settings_->fileName();
+    settings_.reset();
+    if (!written)
+        throw std::runtime_error(
+            QStringLiteral("Could not write the settings to %1").arg(where).toStdString());
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    FormClose();
+}
+
+QWidget *TForm1::DialogOwner()
+{
+    QWidget *active = QApplication::activeWindow();
+    return active ? active : this;
+}
+
+void TForm1::loaditClick()
+{
+    load->setDirectory(QDir(loadFolder_).exists() ? loadFolder_ : QDir::homePath());
+    load->selectNameFilter(ModelFileFilters.value(filterIndex_ - 1, ModelFileFilters.first()));
+    if (!dialogs_->ChooseFile(*load))
+        return;
+    const QStringList chosen = load->selectedFiles();
+    if (chosen.isEmpty())
+        return;
+
+    modelPath_ = QDir::toNativeSeparators(chosen.first());
+    filterIndex_ = ModelFileFilters.indexOf(load->selectedNameFilter()) + 1;
+    if (filterIndex_ < 1)
+        filterIndex_ = 1;
+    const hueforge::ChosenPathParts parts = hueforge::SplitChosenPath(modelPath_.toStdString());
+    loadFolder_ = QString::fromStdString(parts.Folder);
+    ui->Edit1->setText(QString::fromStdString(parts.Name));
+    scanClick();
+}
+
+void TForm1::scanClick()
+{
+    hueforge::ScanModelFile(FileSystemPath(modelPath_), *materials_, *textures_, *this);
+}
+
+void TForm1::SaveAs1Click()
+{
+    if (!dialogs_->Confirm(DialogOwner(), MessageCaption, SaveWarning))
+        return;
+    const hueforge::SaveResult result =
+        hueforge::WriteModifiedMaterials(FileSystemPath(modelPath_), *materials_);
+    if (result.Status != hueforge::SaveStatus::Saved) {
+        dialogs_->ShowError(DialogOwner(), MessageCaption,
+                            QStringLiteral("The changes were not saved to %1.\n\n%2")
+                                .arg(modelPath_, QString::fromStdString(result.Reason)));
+        return;
+    }
+    scanClick();
+}
+
+void TForm1::RefreshMaterialList()
+{
+    const int property = ui->ComboBox1->currentIndex();
+    const std::string_view prefix = hueforge::LinePrefix(filterIndex_);
+    QStringList lines;
+    lines.reserve(materials_->MaterialCount);
+    for (int i = 0; i < materials_->MaterialCount; ++i)
+        lines.append(QString::fromStdString(hueforge::FormatMaterialLine(
+            prefix, property, materials_->Entries[std::size_t(i)], i + 1)));
+    {
+        // Rebuilding the list is no selection by the user.
+        const QSignalBlocker blocker(ui->texlist);
+        ui->texlist->clear();
+        ui->texlist->addItems(lines);
+    }
+    ui->Label1->setText(
+        QString::fromStdString(hueforge::MaterialCountText(materials_->MaterialCount)));
+}
+
+void TForm1::ClearMaterialList()
+{
+    const QSignalBlocker blocker(ui->texlist);
+    ui->texlist->clear();
+}
+
+void TForm1::ClearTextureList()
+{
+    ui->ptslist->clear();
+}
+
+void TForm1::AppendTextureName(std::string_view name)
+{
+    ui->ptslist->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+}
+
+void TForm1::SetSaveEnabled(bool enabled)
+{
+    ui->Button2->setEnabled(enabled);
+}
+
+void TForm1::ShowScanError(std::string_view message)
+{
+    dialogs_->ShowError(DialogOwner(), MessageCaption,
+                        QString::fromUtf8(message.data(), qsizetype(message.size())));
+}
+
+void TForm1::Button3Click() {}
+void TForm1::texlistClick() {}
+void TForm1::ComboBox2Change() {}
+void TForm1::Button6Click() {}
+void TForm1::Button4Click() {}
+void TForm1::Button13Click() {}
+void TForm1::NumEdit1Change() {}
+void TForm1::Button5Click() {}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "materialtable.h"
+#include "modelscanner.h"
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QColorDialog;
+class QFileDialog;
+class QSettings;
+class WindowDialogs;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window. It owns the material and texture tables for the whole run, opens the
+// settings store in its constructor and writes the settings when it closes. The
+// constructor throws std::runtime_error when a stored setting is not a text value.
+class TForm1 : public QWidget, private hueforge::ScanHost {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Replaces the dialogs the window shows; tests answer them through this.
+    void SetDialogs(std::unique_ptr<WindowDialogs> dialogs);
+
+    // Rebuilds the material list and the status line from the table.
+    void RefreshMaterialList() override;
+
+    const hueforge::MaterialTable &Materials() const { return *materials_; }
+    hueforge::MaterialTable &Materials() { return *materials_; }
+    const hueforge::TextureNameTable &Textures() const { return *textures_; }
+    // The model file chosen last; empty before the first choice.
+    QString ModelFilePath() const { return modelPath_; }
+
+    QFileDialog *load = nullptr;
+    QColorDialog *ColorDialog1 = nullptr;
+
+public slots:
+    void loaditClick();
+    void scanClick();
+    void SaveAs1Click();
+    void FormClose();
+    void Button3Click();
+    void texlistClick();
+    void ComboBox2Change();
+    void Button6Click();
+    void Button4Click();
+    void Button13Click();
+    void NumEdit1Change();
+    void Button5Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void ClearMaterialList() override;
+    void ClearTextureList() override;
+    void AppendTextureName(std::string_view name) override;
+    void SetSaveEnabled(bool enabled) override;
+    void ShowScanError(std::string_view message) override;
+
+    void ApplyFallbackFonts();
+    void FitAutoSizeLabels();
+    void ConnectHandlers();
+    void RestoreSettings();
+    QString ReadSettingText(const QString &name, const QString &fallback) const;
+    int ReadSettingInteger(const QString &name, int fallback) const;
+    QWidget *DialogOwner();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    std::unique_ptr<hueforge::MaterialTable> materials_;
+    std::unique_ptr<hueforge::TextureNameTable> textures_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<WindowDialogs> dialogs_;
+    QString loadFolder_;
+    QString modelPath_;
+    int filterIndex_ = 1;
+};
