@@ -1,6 +1,7 @@
 // Scan of a realistic 64 MiB model beside a plain buffered read of the same file.
 #include "modelgen.h"
 #include "modelscanner.h"
+#include "tagsearch.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -37,8 +38,13 @@ const std::filesystem::path &ModelPath()
     return path;
 }
 
+// The argument picks the tag search: 0 plain, 1 SSE2, 2 AVX2.
 void ScanFile(benchmark::State &state)
 {
+    if (!hueforge::UseTagSearch(hueforge::TagSearchKind(state.range(0)))) {
+        state.SkipWithError("this processor lacks that search");
+        return;
+    }
     auto materials = std::make_unique<hueforge::MaterialTable>();
     auto textures = std::make_unique<hueforge::TextureNameTable>();
     QuietHost host;
@@ -50,6 +56,24 @@ void ScanFile(benchmark::State &state)
         benchmark::DoNotOptimize(materials->MaterialCount);
     }
     state.SetBytesProcessed(std::int64_t(state.iterations() * size));
+}
+
+void ScanMemory(benchmark::State &state)
+{
+    if (!hueforge::UseTagSearch(hueforge::TagSearchKind(state.range(0)))) {
+        state.SkipWithError("this processor lacks that search");
+        return;
+    }
+    const auto model =
+        hueforge::sample::GenerateModel(hueforge::sample::LargeModelSpec(ModelBytes));
+    auto materials = std::make_unique<hueforge::MaterialTable>();
+    auto textures = std::make_unique<hueforge::TextureNameTable>();
+    QuietHost host;
+    for (auto _ : state) {
+        hueforge::ScanModelBytes(model.bytes, *materials, *textures, host);
+        benchmark::DoNotOptimize(materials->MaterialCount);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations() * model.bytes.size()));
 }
 
 void PlainRead(benchmark::State &state)
@@ -69,7 +93,8 @@ void PlainRead(benchmark::State &state)
 }
 
 BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(ScanFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ScanFile)->Unit(benchmark::kMillisecond)->MinTime(2.0)->Arg(2)->Arg(1)->Arg(0);
+BENCHMARK(ScanMemory)->Unit(benchmark::kMillisecond)->MinTime(2.0)->Arg(2)->Arg(1)->Arg(0);
 
 } // namespace
 

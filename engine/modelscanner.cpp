@@ -1,53 +1,19 @@
 #include "modelscanner.h"
 
 #include "modelfile.h"
+#include "tagsearch.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#endif
 
 namespace hueforge {
 namespace {
 
 constexpr std::size_t BufferSize = 64 * 1024;
 constexpr std::int64_t MaxTextureBytes = std::int64_t(MaxTextureNames) * TextureNameSize;
-
-// First 'T' or 'M' in [p, end), or end. Every byte outside chunk data is looked at, so
-// this loop is most of the scan's time: sixteen bytes are compared at once where SSE2 is
-// available.
-const std::uint8_t *FindTagStart(const std::uint8_t *p, const std::uint8_t *end)
-{
-#if defined(__SSE2__) || defined(_M_X64)
-    const __m128i t = _mm_set1_epi8('T');
-    const __m128i m = _mm_set1_epi8('M');
-    auto hitsIn = [&](const std::uint8_t *at) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
-        return unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, t), _mm_cmpeq_epi8(bytes, m))));
-    };
-    for (; end - p >= 64; p += 64) {
-        const std::uint64_t hits = std::uint64_t(hitsIn(p)) | std::uint64_t(hitsIn(p + 16)) << 16 |
-                                   std::uint64_t(hitsIn(p + 32)) << 32 |
-                                   std::uint64_t(hitsIn(p + 48)) << 48;
-        if (hits != 0)
-            return p + std::countr_zero(hits);
-    }
-    for (; end - p >= 16; p += 16) {
-        if (const unsigned hits = hitsIn(p); hits != 0)
-            return p + std::countr_zero(hits);
-    }
-#endif
-    while (p != end && *p != 'T' && *p != 'M')
-        ++p;
-    return p;
-}
 
 class ScanFailure : public std::runtime_error {
 public:
@@ -71,13 +37,19 @@ public:
         return *next_++;
     }
 
-    // Consumes bytes up to the next 'T' or 'M' and returns it, or -1 at the end.
+    // Consumes bytes up to the next 'T' or 'M' that the following byte does not already
+    // rule out as a tag, and returns it; -1 at the end.
     int NextTagStart()
     {
         for (;;) {
             const std::uint8_t *end = end_;
             const std::uint8_t *p = FindTagStart(next_, end);
             if (p != end) {
+                // Most starts fail at the second letter; that byte is consumed with them.
+                if (end - p > 1 && p[1] != (*p == 'T' ? 'E' : 'A')) {
+                    next_ = p + 2;
+                    continue;
+                }
                 next_ = p + 1;
                 return *p;
             }

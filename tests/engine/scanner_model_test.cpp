@@ -2,6 +2,7 @@
 // random files rich in tag fragments.
 #include "modelscanner.h"
 #include "recordinghost.h"
+#include "tagsearch.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -74,8 +75,9 @@ ReferenceResult ReferenceScan(const Bytes &b)
 
 Bytes RandomModel(std::mt19937 &random)
 {
-    static const std::vector<std::string> fragments = {"TEXT", "MATE", "T", "M", "TE", "TEX",
-                                                       "MA",   "MAT",  "E", "X", "A"};
+    static const std::vector<std::string> fragments = {
+        "TEXT", "MATE", "T",  "M",  "TE", "TEX", "MA",    "MAT",   "E",
+        "X",    "A",    "TT", "MM", "TM", "MT",  "TTEXT", "MMATE", "TEXMATE"};
     std::uniform_int_distribution<int> pick(0, 9);
     Bytes bytes;
     const int pieces = std::uniform_int_distribution<int>(0, 40)(random);
@@ -106,7 +108,20 @@ Bytes RandomModel(std::mt19937 &random)
     return bytes;
 }
 
-TEST(ScannerModel, AgreesWithPlainReadingOnRandomFiles)
+class ScannerModel : public ::testing::TestWithParam<TagSearchKind> {
+protected:
+    void SetUp() override
+    {
+        if (!UseTagSearch(GetParam()))
+            GTEST_SKIP() << "this processor lacks that search";
+    }
+    void TearDown() override
+    {
+        UseTagSearch(TagSearchKind::Avx2) || UseTagSearch(TagSearchKind::Sse2);
+    }
+};
+
+TEST_P(ScannerModel, AgreesWithPlainReadingOnRandomFiles)
 {
     std::mt19937 random(20261211);
     auto materials = std::make_unique<MaterialTable>();
@@ -129,6 +144,24 @@ TEST(ScannerModel, AgreesWithPlainReadingOnRandomFiles)
         ASSERT_EQ(host.textureList, expected.names) << "round " << round;
     }
 }
+
+std::string SearchName(const ::testing::TestParamInfo<TagSearchKind> &info)
+{
+    switch (info.param) {
+    case TagSearchKind::Plain:
+        return "Plain";
+    case TagSearchKind::Sse2:
+        return "Sse2";
+    case TagSearchKind::Avx2:
+        return "Avx2";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(Searches, ScannerModel,
+                         ::testing::Values(TagSearchKind::Plain, TagSearchKind::Sse2,
+                                           TagSearchKind::Avx2),
+                         SearchName);
 
 } // namespace
 } // namespace hueforge
