@@ -66,6 +66,7 @@ QFont FixedFontWithEightPixelCells()
                       QStringLiteral("DejaVu Sans Mono"), font.family()});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
+    font.setStretch(QFont::Unstretched);
     for (int size = 14; size > 6; --size) {
         font.setPixelSize(size);
         if (QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) <= 8)
@@ -118,6 +119,12 @@ void TForm1::ApplyFallbackFonts()
                           QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
         sans.setStyleHint(QFont::SansSerif);
         sans.setPixelSize(11);
+        // A wider face is narrowed until the longest caption between the two columns of
+        // the properties panel leaves a gap before the second column.
+        const int widest =
+            QFontMetrics(sans).horizontalAdvance(QStringLiteral("Specular Bloom Floor"));
+        if (widest > 104)
+            sans.setStretch(100 * 104 / widest);
         setFont(sans);
     }
     const QFont listFont = ui->texlist->font();

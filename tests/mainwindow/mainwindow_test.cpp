@@ -260,6 +260,40 @@ TEST_F(MainWindowTest, FirstStartWithAnEmptyStoreUsesTheDefaultsAndWritesAllFive
     EXPECT_EQ(Stored(QStringLiteral("Load")), QVariant(QStringLiteral("c:\\")));
 }
 
+TEST_F(MainWindowTest, NoVisibleCaptionIsClippedAndNoControlsOverlap)
+{
+    auto window = MakeWindow();
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window.get()) || label->wordWrap())
+            continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << label->objectName().toStdString();
+        EXPECT_GE(label->x(), 0) << label->objectName().toStdString();
+    }
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(window.get()))
+            continue;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 6)
+            << button->objectName().toStdString();
+    }
+    for (QWidget *parent : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly) +
+                               QList<QWidget *>{window.get()}) {
+        QList<QWidget *> shown;
+        for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(window.get()) && !child->isWindow())
+                shown.append(child);
+        // Neighbours may share one pixel column, as the "?" button and the file name do.
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                const QRect common = shown[i]->geometry() & shown[j]->geometry();
+                EXPECT_TRUE(common.isEmpty() || common.width() <= 1)
+                    << shown[i]->objectName().toStdString() << " and "
+                    << shown[j]->objectName().toStdString();
+            }
+    }
+}
+
 struct RestoreCase {
     const char *name;
     const char *values;
