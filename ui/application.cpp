@@ -2,10 +2,19 @@
 
 #include "settingstext.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
-HueforgeApplication::HueforgeApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+HueforgeApplication::HueforgeApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    Q_INIT_RESOURCE(hueforge);
+    QIcon icon;
+    for (const char *file : {":/images/hueforge.png", ":/images/hueforge-48.png",
+                             ":/images/hueforge-64.png", ":/images/hueforge-128.png"})
+        icon.addFile(QString::fromLatin1(file));
+    setWindowIcon(icon);
+}
 
 bool HueforgeApplication::notify(QObject *receiver, QEvent *event)
 {

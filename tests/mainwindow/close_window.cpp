@@ -1,6 +1,6 @@
 // Finds the top-level window with the given caption on the X display, checks its size
 // and asks it to close as a window manager's close button does (WM_DELETE_WINDOW).
-// Usage: close_window CAPTION WIDTH HEIGHT
+// Usage: close_window CAPTION WIDTH HEIGHT ("-" for WIDTH and HEIGHT skips the size check)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -74,8 +74,10 @@ int main(int argc, char **argv)
     XWindowAttributes attributes;
     XGetWindowAttributes(display, window, &attributes);
     std::printf("found \"%s\" %dx%d\n", caption.c_str(), attributes.width, attributes.height);
-    const int status =
-        attributes.width == std::atoi(argv[2]) && attributes.height == std::atoi(argv[3]) ? 0 : 3;
+    const bool anySize = std::strcmp(argv[2], "-") == 0 && std::strcmp(argv[3], "-") == 0;
+    const bool sizeMatches =
+        attributes.width == std::atoi(argv[2]) && attributes.height == std::atoi(argv[3]);
+    const int status = anySize || sizeMatches ? 0 : 3;
 
     XEvent event;
     std::memset(&event, 0, sizeof event);

@@ -35,3 +35,22 @@ for value in Program Top Left Load Show; do
 done
 head -n 1 "$store" | grep -qx '\[Tintmarkx\]' || { echo "smoke: no [Tintmarkx] section" >&2; exit 1; }
 echo "smoke: closed cleanly, settings written"
+
+# A setting stored as something other than text stops the start with the general error
+# box, captioned with the application title; the program still ends with 0.
+printf '[Tintmarkx]\nTop=@Point(1 2)\n' >"$store"
+"$hueforge" &
+pid=$!
+if ! "$close_window" "$(basename "$hueforge")" - -; then
+    kill "$pid" 2>/dev/null
+    wait "$pid"
+    echo "smoke: no error box at start-up" >&2
+    exit 1
+fi
+wait "$pid"
+exit_code=$?
+if [ $exit_code -ne 0 ]; then
+    echo "smoke: hueforge ended with $exit_code after the start-up error" >&2
+    exit 1
+fi
+echo "smoke: start-up error shown, ended with 0"
