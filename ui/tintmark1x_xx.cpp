@@ -6,6 +6,7 @@
 #include "ui_tintmark1x_xx.h"
 #include "windowdialogs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QCoreApplication>
