@@ -101,16 +101,16 @@ MaterialRecord MaterialWithDiffuse(float r, float g, float b, float a)
 // Two blocks: three materials, then two.
 hueforge::sample::ModelSpec TestModelSpec()
 {
-    hueforge::sample::ModelSpec spec;
-    spec.textureNames = {"body_t.dds", "wing_t.dds", "canopy_t.dds"};
-    spec.materialBlocks = {
+    hueforge::sample::ModelSpec description;
+    description.textureNames = {"body_t.dds", "wing_t.dds", "canopy_t.dds"};
+    description.materialBlocks = {
         {MaterialWithDiffuse(1.0f, 0.5f, 0.0f, 1.0f), MaterialWithDiffuse(0.0f, 0.0f, 0.0f, 0.0f),
          MaterialWithDiffuse(0.999f, 1.0f, 0.2f, 0.5f)},
         {MaterialWithDiffuse(0.25f, 0.75f, 1.0f, 1.0f),
          MaterialWithDiffuse(1.0f, 1.0f, 1.0f, 1.0f)},
     };
-    spec.verticesPerBlock = 16;
-    return spec;
+    description.verticesPerBlock = 16;
+    return description;
 }
 
 // The diffuse columns of the materials above, as the list prints them.
