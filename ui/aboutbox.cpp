@@ -1,6 +1,7 @@
 #include "aboutbox.h"
 
 #include "aboutlogic.h"
+#include "settingstext.h"
 #include "ui_aboutbox.h"
 
 #include <QApplication>
@@ -92,7 +93,7 @@ void TAboutForm::FormShow()
         move(parentWidget()->window()->pos());
 
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
-    ui->Label2->setText(fromStd(hueforge::ApplicationTitle(executable)) +
+    ui->Label2->setText(fromStd(hueforge::ApplicationTitleFromPath(executable)) +
                         QStringLiteral(" - No Version Number found"));
     if (const auto version = hueforge::ReadFileVersion(executable))
         ui->Label2->setText(QStringLiteral("Version ") + fromStd(hueforge::VersionText(*version)));

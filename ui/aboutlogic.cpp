@@ -35,20 +35,6 @@ std::string VersionText(const FixedVersionInfo &info)
            std::to_string(static_cast<std::int32_t>(info.ProductVersionLS));
 }
 
-std::string ApplicationTitle(std::string_view executablePath)
-{
-    std::string_view name = executablePath;
-    if (const auto slash = name.find_last_of('/'); slash != std::string_view::npos)
-        name.remove_prefix(slash + 1);
-    name = name.substr(0, name.find('.'));
-    std::string title(name);
-    for (std::size_t i = 1; i < title.size(); ++i) {
-        if (title[i] >= 'A' && title[i] <= 'Z')
-            title[i] = char(title[i] - 'A' + 'a');
-    }
-    return title;
-}
-
 std::string LibraryLine(std::string_view fileName, const std::optional<FixedVersionInfo> &version)
 {
     constexpr std::size_t NameColumn = 12;

@@ -24,10 +24,6 @@ FixedVersionInfo MakeProductVersion(std::uint16_t major, std::uint16_t minor, st
 // 2.0.0.7 gives "2.00.7", 3.0.1.2 gives "3.00.65538". The minor version is not shown.
 std::string VersionText(const FixedVersionInfo &info);
 
-// The executable's file name without folder, cut before its first ".", every character
-// after the first in lower case (ASCII only).
-std::string ApplicationTitle(std::string_view executablePath);
-
 struct CompanionLibrary {
     std::string_view FileName; // bare, at most 12 characters
     std::string_view Description;

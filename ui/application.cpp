@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "aboutbox.h"
 #include "settingstext.h"
 
 #include <QIcon>
@@ -8,12 +9,7 @@
 
 HueforgeApplication::HueforgeApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    Q_INIT_RESOURCE(hueforge);
-    QIcon icon;
-    for (const char *file : {":/images/hueforge.png", ":/images/hueforge-48.png",
-                             ":/images/hueforge-64.png", ":/images/hueforge-128.png"})
-        icon.addFile(QString::fromLatin1(file));
-    setWindowIcon(icon);
+    setWindowIcon(TAboutForm::ApplicationIcon());
 }
 
 bool HueforgeApplication::notify(QObject *receiver, QEvent *event)

@@ -1,5 +1,6 @@
 #include "tintmark1x_xx.h"
 
+#include "aboutbox.h"
 #include "materiallines.h"
 #include "materialwriter.h"
 #include "settingstext.h"
@@ -310,7 +311,16 @@ void TForm1::ShowScanError(std::string_view message)
                         QString::fromUtf8(message.data(), qsizetype(message.size())));
 }
 
-void TForm1::Button3Click() {}
+void TForm1::Button3Click()
+{
+    if (!aboutBox_)
+        return;
+    aboutBox_->setDescription(
+        QStringLiteral("Program to allow the editing of Aircraft MDL files to "
+                       "change the colours and properties of the Materials "
+                       "used\n\n"));
+    aboutBox_->ShowModalAt(pos());
+}
 void TForm1::texlistClick() {}
 void TForm1::ComboBox2Change() {}
 void TForm1::Button6Click() {}

@@ -10,6 +10,7 @@
 class QColorDialog;
 class QFileDialog;
 class QSettings;
+class TAboutForm;
 class WindowDialogs;
 
 namespace Ui {
@@ -24,6 +25,9 @@ class TForm1 : public QWidget, private hueforge::ScanHost {
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The box the "About" button shows; owned by the caller, which keeps it for the run.
+    void SetAboutBox(TAboutForm *aboutBox) { aboutBox_ = aboutBox; }
 
     // Replaces the dialogs the window shows; tests answer them through this.
     void SetDialogs(std::unique_ptr<WindowDialogs> dialogs);
@@ -77,6 +81,7 @@ private:
     std::unique_ptr<hueforge::TextureNameTable> textures_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<WindowDialogs> dialogs_;
+    TAboutForm *aboutBox_ = nullptr;
     QString loadFolder_;
     QString modelPath_;
     int filterIndex_ = 1;

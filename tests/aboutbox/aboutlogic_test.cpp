@@ -34,28 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
                       VersionCase{"AllOnes", {65535, 65535, 65535, 65535}, "65535.00.-1"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-struct TitleCase {
-    const char *name;
-    const char *path;
-    const char *title;
-};
-
-class ApplicationTitleTest : public ::testing::TestWithParam<TitleCase> {};
-
-TEST_P(ApplicationTitleTest, NameWithoutFolderAndExtension)
-{
-    EXPECT_EQ(ApplicationTitle(GetParam().path), GetParam().title);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ApplicationTitleTest,
-    ::testing::Values(TitleCase{"Bare", "/usr/bin/hueforge", "hueforge"},
-                      TitleCase{"UpperCaseKeepsFirst", "/opt/X/TINTMARK1X_XX.EXE", "Tintmark1x_xx"},
-                      TitleCase{"CutAtFirstDot", "/a.b/Hue.Forge.bin", "Hue"},
-                      TitleCase{"NoFolder", "MyTool", "Mytool"},
-                      TitleCase{"DigitsStay", "/x/7ZIP", "7zip"}, TitleCase{"Empty", "", ""}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 struct LineCase {
     const char *name;
     const char *file;

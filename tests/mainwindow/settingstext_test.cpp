@@ -92,6 +92,9 @@ const TitleCase TitleCases[] = {
     {"MixedCase", "/x/TintMark", "Tintmark"},
     {"NoFolder", "HueForge", "Hueforge"},
     {"DotInFolderOnly", "/x.y/Editor", "Editor"},
+    {"UnderscoreAndDigits", "/opt/X/TINTMARK1X_XX.EXE", "Tintmark1x_xx"},
+    {"DigitFirst", "/x/7ZIP", "7zip"},
+    {"Empty", "", ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ApplicationTitleTest, testing::ValuesIn(TitleCases),
