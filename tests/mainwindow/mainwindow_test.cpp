@@ -1,3 +1,4 @@
+#include "aboutbox.h"
 #include "materialwriter.h"
 #include "modelgen.h"
 #include "tintmark1x_xx.h"
@@ -627,6 +628,31 @@ TEST(WindowDialogsTest, ConfirmationBoxHasNoIconAndCancelAnswersNo)
     EXPECT_FALSE(dialogs.Confirm(nullptr, QStringLiteral("Tintmark"), QStringLiteral("Sure?")));
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(shownText, QStringLiteral("Sure?"));
+}
+
+TEST_F(MainWindowTest, AboutShowsTheBoxModallyAtTheWindowCornerWithTheDescription)
+{
+    auto window = MakeWindow();
+    TAboutForm about(window.get());
+    window->SetAboutBox(&about);
+    window->show();
+    window->move(120, 90);
+
+    bool wasModal = false;
+    QPoint shownAt;
+    QTimer::singleShot(0, &about, [&] {
+        wasModal = about.isVisible() && about.isModal();
+        shownAt = about.pos();
+        about.reject();
+    });
+    QTest::mouseClick(Button(*window, "Button3"), Qt::LeftButton);
+
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(shownAt, window->pos());
+    EXPECT_EQ(about.Description(),
+              QStringLiteral("Program to allow the editing of Aircraft MDL files to change the "
+                             "colours and properties of the Materials used\n\n"));
+    EXPECT_FALSE(about.isVisible());
 }
 
 } // namespace
