@@ -4,7 +4,9 @@
 #include "materiallines.h"
 #include "materialwriter.h"
 #include "settingstext.h"
+#include "shape.h"
 #include "ui_tintmark1x_xx.h"
+#include "updown.h"
 #include "windowdialogs.h"
 
 #include <QApplication>
@@ -18,6 +20,8 @@
 #include <QFontInfo>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <stdexcept>
 
@@ -101,6 +105,7 @@ TForm1::TForm1(QWidget *parent)
 
     settings_ = OpenSettingsStore();
     RestoreSettings();
+    BindPanelControls();
     ConnectHandlers();
 }
 
@@ -165,6 +170,26 @@ void TForm1::ConnectHandlers()
     for (QLineEdit *field : {ui->NumEdit1, ui->NumEdit2, ui->NumEdit3, ui->NumEdit4})
         connect(field, &QLineEdit::textChanged, this, &TForm1::NumEdit1Change);
     connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+
+    // Only a choice by the user replaces a stored value the chooser has no item for.
+    connect(ui->sourceblend, &QComboBox::activated, this,
+            [this] { panel_.SourceBlend.Chosen = true; });
+    connect(ui->destblend, &QComboBox::activated, this,
+            [this] { panel_.DestinationBlend.Chosen = true; });
+    connect(ui->alphatest, &QComboBox::activated, this,
+            [this] { panel_.AlphaTestFunction.Chosen = true; });
+}
+
+void TForm1::BindPanelControls()
+{
+    const std::array<TShape *, 4> shapes{ui->Shape2, ui->Shape3, ui->Shape4, ui->Shape5};
+    const std::array<TShape *, 4> markers{ui->Shape6, ui->Shape7, ui->Shape8, ui->Shape9};
+    for (std::size_t slot = 0; slot < swatches_.size(); ++slot)
+        swatches_[slot] = ColourSwatch{shapes[slot], markers[slot], 0.0f};
+    ui->UpDown1->setAssociate(ui->NumEdit1);
+    ui->UpDown2->setAssociate(ui->NumEdit2);
+    ui->UpDown3->setAssociate(ui->NumEdit3);
+    ui->UpDown4->setAssociate(ui->NumEdit4);
 }
 
 QString TForm1::ReadSettingText(const QString &name, const QString &fallback) const
@@ -321,10 +346,194 @@ void TForm1::Button3Click()
                        "used\n\n"));
     aboutBox_->ShowModalAt(pos());
 }
-void TForm1::texlistClick() {}
-void TForm1::ComboBox2Change() {}
-void TForm1::Button6Click() {}
-void TForm1::Button4Click() {}
-void TForm1::Button13Click() {}
-void TForm1::NumEdit1Change() {}
-void TForm1::Button5Click() {}
+
+namespace {
+
+constexpr const char *ListIndexError = "List index out of bounds";
+
+int WholeChannel(double number)
+{
+    // Uncommitted text may hold any number; the preview never lets it spill into a
+    // neighbouring channel.
+    if (std::isnan(number))
+        return 0;
+    return int(std::clamp(std::trunc(number), 0.0, 255.0));
+}
+
+} // namespace
+
+int TForm1::SelectedRow() const
+{
+    const int rows = std::min(ui->texlist->count(), materials_->MaterialCount);
+    for (int row = 0; row < rows; ++row)
+        if (ui->texlist->item(row)->isSelected())
+            return row;
+    return -1;
+}
+
+int TForm1::SlotOf(const QObject *button)
+{
+    const int tag = button ? button->property("Tag").toInt() : 0;
+    return std::clamp(tag, 0, 3);
+}
+
+void TForm1::ShowMarker(int slot)
+{
+    for (const ColourSwatch &swatch : swatches_)
+        swatch.Marker->hide();
+    if (slot >= 0)
+        swatches_[std::size_t(slot)].Marker->show();
+}
+
+void TForm1::ShowPanelValues(const hueforge::MaterialPanelValues &values)
+{
+    panel_ = values;
+    for (std::size_t slot = 0; slot < values.Swatches.size(); ++slot) {
+        swatches_[slot].Shape->setBrushColor(values.Swatches[slot].Colour);
+        swatches_[slot].Alpha = values.Swatches[slot].Alpha;
+    }
+    const std::array<TNumEdit *, 10> parameters{
+        ui->NumEdit5,  ui->NumEdit6,  ui->NumEdit7,  ui->NumEdit8,  ui->NumEdit9,
+        ui->NumEdit10, ui->NumEdit11, ui->NumEdit12, ui->NumEdit13, ui->NumEdit14};
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        parameters[i]->setNumber(values.Parameters[i]);
+
+    const auto showChooser = [](TNumEdit *raw, QComboBox *chooser,
+                                const hueforge::ChooserValue &value, int itemCount) {
+        raw->setNumber(double(value.Raw));
+        chooser->setCurrentIndex(hueforge::ChooserItemForValue(raw->Number(), itemCount));
+    };
+    showChooser(ui->NumEdit15, ui->sourceblend, values.SourceBlend, hueforge::BlendFactorCount);
+    showChooser(ui->NumEdit16, ui->destblend, values.DestinationBlend, hueforge::BlendFactorCount);
+    showChooser(ui->NumEdit17, ui->alphatest, values.AlphaTestFunction,
+                hueforge::AlphaCompareCount);
+
+    ui->NumEdit18->setNumber(values.Flags1);
+    ui->NumEdit19->setNumber(values.Flags2);
+}
+
+hueforge::MaterialPanelValues TForm1::ReadPanelValues()
+{
+    hueforge::MaterialPanelValues values = panel_;
+    for (std::size_t slot = 0; slot < values.Swatches.size(); ++slot) {
+        values.Swatches[slot].Colour = swatches_[slot].Shape->BrushColor();
+        values.Swatches[slot].Alpha = swatches_[slot].Alpha;
+    }
+    const std::array<TNumEdit *, 10> parameters{
+        ui->NumEdit5,  ui->NumEdit6,  ui->NumEdit7,  ui->NumEdit8,  ui->NumEdit9,
+        ui->NumEdit10, ui->NumEdit11, ui->NumEdit12, ui->NumEdit13, ui->NumEdit14};
+    for (std::size_t i = 0; i < parameters.size(); ++i)
+        values.Parameters[i] = parameters[i]->Number();
+    values.SourceBlend.Item = ui->sourceblend->currentIndex();
+    values.DestinationBlend.Item = ui->destblend->currentIndex();
+    values.AlphaTestFunction.Item = ui->alphatest->currentIndex();
+    values.Flags1 = ui->NumEdit18->Number();
+    values.Flags2 = ui->NumEdit19->Number();
+    return values;
+}
+
+void TForm1::FillMaterialPanel(int row)
+{
+    const auto index = std::size_t(row);
+    ShowPanelValues(
+        hueforge::PanelValuesFromMaterial(materials_->Entries[index], materials_->Records[index]));
+}
+
+void TForm1::texlistClick()
+{
+    const int row = SelectedRow();
+    if (row >= 0)
+        FillMaterialPanel(row);
+    ShowMarker(-1);
+    ComboBox2Change();
+}
+
+void TForm1::ComboBox2Change()
+{
+    const int row = SelectedRow();
+    const int slotIndex = ui->ComboBox2->currentIndex();
+    if (row < 0 || slotIndex < 0)
+        return;
+    const auto slot = hueforge::TextureSlot(slotIndex);
+    const std::int32_t texture =
+        hueforge::TextureIndex(materials_->Records[std::size_t(row)], slot);
+    if (texture < 0 || texture >= ui->ptslist->count())
+        throw std::out_of_range(ListIndexError);
+    ui->Label22->setText(ui->ptslist->item(texture)->text());
+
+    // The flags on screen, also when they have not been sent back yet.
+    const std::int32_t flags1 = hueforge::FlagWordFromNumber(ui->NumEdit18->Number());
+    if (!hueforge::HasTexture(flags1, texture, slot))
+        ui->Label22->setText(QStringLiteral("NO TEXTURE"));
+}
+
+void TForm1::Button6Click()
+{
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    const auto index = std::size_t(row);
+    hueforge::ApplyPanelValues(ReadPanelValues(), materials_->Entries[index],
+                               materials_->Records[index]);
+    RefreshMaterialList();
+    SetSaveEnabled(true);
+    {
+        const QSignalBlocker blocker(ui->texlist);
+        ui->texlist->setCurrentRow(row);
+    }
+    texlistClick();
+}
+
+void TForm1::MoveSlotToPanel(int slot)
+{
+    const ColourSwatch &swatch = swatches_[std::size_t(slot)];
+    const int colour = swatch.Shape->BrushColor();
+    const int red = hueforge::RedOf(colour);
+    const int green = hueforge::GreenOf(colour);
+    const int blue = hueforge::BlueOf(colour);
+    // Each write that changes a field's text runs NumEdit1Change inside it.
+    ui->NumEdit1->setNumber(red);
+    ui->NumEdit2->setNumber(green);
+    ui->NumEdit3->setNumber(blue);
+    ui->NumEdit4->setNumber(hueforge::AlphaToNumber(swatch.Alpha));
+    ui->Shape1->setBrushColor(hueforge::PackColour(red, green, blue));
+}
+
+void TForm1::Button4Click()
+{
+    const int slot = SlotOf(sender());
+    if (SelectedRow() >= 0)
+        MoveSlotToPanel(slot);
+    ShowMarker(slot);
+}
+
+void TForm1::Button13Click()
+{
+    const int slot = SlotOf(sender());
+    ColourSwatch &swatch = swatches_[std::size_t(slot)];
+    swatch.Shape->setBrushColor(ui->Shape1->BrushColor());
+    swatch.Alpha = hueforge::NumberToAlpha(ui->NumEdit4->Number());
+    if (std::size_t(slot) < panel_.Swatches.size())
+        panel_.Swatches[std::size_t(slot)].Replaced = true;
+    ShowMarker(slot);
+}
+
+void TForm1::NumEdit1Change()
+{
+    const int red = WholeChannel(ui->NumEdit1->Number());
+    const int green = WholeChannel(ui->NumEdit2->Number());
+    const int blue = WholeChannel(ui->NumEdit3->Number());
+    ui->NumEdit4->Number();
+    ui->Shape1->setBrushColor(hueforge::PackColour(red, green, blue));
+}
+
+void TForm1::Button5Click()
+{
+    ColorDialog1->setCurrentColor(TShape::ColourOf(ui->Shape1->BrushColor()));
+    if (!dialogs_->ChooseColour(*ColorDialog1))
+        return;
+    const QColor chosen = ColorDialog1->currentColor();
+    ui->NumEdit1->setNumber(chosen.red());
+    ui->NumEdit2->setNumber(chosen.green());
+    ui->NumEdit3->setNumber(chosen.blue());
+}

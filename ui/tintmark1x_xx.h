@@ -1,21 +1,31 @@
 #pragma once
 
+#include "materialpanel.h"
 #include "materialtable.h"
 #include "modelscanner.h"
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QColorDialog;
 class QFileDialog;
 class QSettings;
 class TAboutForm;
+class TShape;
 class WindowDialogs;
 
 namespace Ui {
 class TForm1;
 }
+
+// One swatch slot of the properties panel: its colour is the swatch shape's fill colour.
+struct ColourSwatch {
+    TShape *Shape = nullptr;
+    TShape *Marker = nullptr;
+    float Alpha = 0.0f;
+};
 
 // The main window. It owns the material and texture tables for the whole run, opens the
 // settings store in its constructor and writes the settings when it closes. The
@@ -38,6 +48,7 @@ public:
     const hueforge::MaterialTable &Materials() const { return *materials_; }
     hueforge::MaterialTable &Materials() { return *materials_; }
     const hueforge::TextureNameTable &Textures() const { return *textures_; }
+    const ColourSwatch &Swatch(int slot) const { return swatches_[std::size_t(slot)]; }
     // The model file chosen last; empty before the first choice.
     QString ModelFilePath() const { return modelPath_; }
 
@@ -58,6 +69,9 @@ public slots:
     void NumEdit1Change();
     void Button5Click();
 
+    // Shows entry and record `row` of the table on the properties panel.
+    void FillMaterialPanel(int row);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -76,12 +90,23 @@ private:
     int ReadSettingInteger(const QString &name, int fallback) const;
     QWidget *DialogOwner();
 
+    void BindPanelControls();
+    int SelectedRow() const;
+    void ShowPanelValues(const hueforge::MaterialPanelValues &values);
+    hueforge::MaterialPanelValues ReadPanelValues();
+    void ShowMarker(int slot);
+    void MoveSlotToPanel(int slot);
+    static int SlotOf(const QObject *button);
+
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<hueforge::MaterialTable> materials_;
     std::unique_ptr<hueforge::TextureNameTable> textures_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<WindowDialogs> dialogs_;
     TAboutForm *aboutBox_ = nullptr;
+    std::array<ColourSwatch, 4> swatches_;
+    // The last fill, with the stored values the controls cannot show.
+    hueforge::MaterialPanelValues panel_;
     QString loadFolder_;
     QString modelPath_;
     int filterIndex_ = 1;

@@ -1,9 +1,15 @@
 #include "windowdialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
 bool WindowDialogs::ChooseFile(QFileDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool WindowDialogs::ChooseColour(QColorDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
 }
