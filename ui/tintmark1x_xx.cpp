@@ -377,6 +377,12 @@ int TForm1::SlotOf(const QObject *button)
     return std::clamp(tag, 0, 3);
 }
 
+std::array<TNumEdit *, 10> TForm1::ParameterFields() const
+{
+    return {ui->NumEdit5,  ui->NumEdit6,  ui->NumEdit7,  ui->NumEdit8,  ui->NumEdit9,
+            ui->NumEdit10, ui->NumEdit11, ui->NumEdit12, ui->NumEdit13, ui->NumEdit14};
+}
+
 void TForm1::ShowMarker(int slot)
 {
     for (const ColourSwatch &swatch : swatches_)
@@ -392,9 +398,7 @@ void TForm1::ShowPanelValues(const hueforge::MaterialPanelValues &values)
         swatches_[slot].Shape->setBrushColor(values.Swatches[slot].Colour);
         swatches_[slot].Alpha = values.Swatches[slot].Alpha;
     }
-    const std::array<TNumEdit *, 10> parameters{
-        ui->NumEdit5,  ui->NumEdit6,  ui->NumEdit7,  ui->NumEdit8,  ui->NumEdit9,
-        ui->NumEdit10, ui->NumEdit11, ui->NumEdit12, ui->NumEdit13, ui->NumEdit14};
+    const std::array<TNumEdit *, 10> parameters = ParameterFields();
     for (std::size_t i = 0; i < parameters.size(); ++i)
         parameters[i]->setNumber(values.Parameters[i]);
 
@@ -419,9 +423,7 @@ hueforge::MaterialPanelValues TForm1::ReadPanelValues()
         values.Swatches[slot].Colour = swatches_[slot].Shape->BrushColor();
         values.Swatches[slot].Alpha = swatches_[slot].Alpha;
     }
-    const std::array<TNumEdit *, 10> parameters{
-        ui->NumEdit5,  ui->NumEdit6,  ui->NumEdit7,  ui->NumEdit8,  ui->NumEdit9,
-        ui->NumEdit10, ui->NumEdit11, ui->NumEdit12, ui->NumEdit13, ui->NumEdit14};
+    const std::array<TNumEdit *, 10> parameters = ParameterFields();
     for (std::size_t i = 0; i < parameters.size(); ++i)
         values.Parameters[i] = parameters[i]->Number();
     values.SourceBlend.Item = ui->sourceblend->currentIndex();

@@ -13,6 +13,7 @@ class QColorDialog;
 class QFileDialog;
 class QSettings;
 class TAboutForm;
+class TNumEdit;
 class TShape;
 class WindowDialogs;
 
@@ -62,6 +63,7 @@ public slots:
     void FormClose();
     void Button3Click();
     void texlistClick();
+    // Throws std::out_of_range when the slot's texture index is not a line of ptslist.
     void ComboBox2Change();
     void Button6Click();
     void Button4Click();
@@ -94,6 +96,8 @@ private:
     int SelectedRow() const;
     void ShowPanelValues(const hueforge::MaterialPanelValues &values);
     hueforge::MaterialPanelValues ReadPanelValues();
+    std::array<TNumEdit *, 10> ParameterFields() const;
+    // Hides every marker, then shows the one of `slot` (none for -1).
     void ShowMarker(int slot);
     void MoveSlotToPanel(int slot);
     static int SlotOf(const QObject *button);

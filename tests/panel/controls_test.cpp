@@ -6,8 +6,20 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
+
+// Table rows print as their names in test listings.
+template <typename Case>
+requires requires(const Case &c)
+{
+    c.name;
+}
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 struct ShapeCase {
     const char *name;

@@ -1,13 +1,24 @@
 #include "panelfixture.h"
 
 #include <QSignalSpy>
-#include <bit>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 
 namespace paneltest {
 namespace {
+
+// Table rows print as their names in test listings.
+template <typename Case>
+requires requires(const Case &c)
+{
+    c.name;
+}
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 // What the panel shows for one stored material.
 struct FillCase {
