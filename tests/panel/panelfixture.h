@@ -105,11 +105,11 @@ protected:
     // Writes a model with these materials in one block and opens it in the window.
     void Open(const std::vector<MaterialRecord> &materials)
     {
-        hueforge::sample::ModelSpec spec;
-        spec.textureNames = TextureNames;
-        spec.materialBlocks = {materials};
-        spec.verticesPerBlock = 4;
-        model = hueforge::sample::GenerateModel(spec);
+        hueforge::sample::ModelSpec description;
+        description.textureNames = TextureNames;
+        description.materialBlocks = {materials};
+        description.verticesPerBlock = 4;
+        model = hueforge::sample::GenerateModel(description);
         modelPath = workDir.filePath(QStringLiteral("panel.mdl"));
         QFile file(modelPath);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
