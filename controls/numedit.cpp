@@ -16,8 +16,13 @@ template <typename Rule> void TNumEdit::applyRule(Rule rule)
     m_field.Text = text().toUtf8().toStdString();
     rule(m_field);
     const QString result = QString::fromUtf8(m_field.Text);
-    if (result != text())
-        setText(result);
+    if (result == text())
+        return;
+    setText(result);
+    // A number written by the program reads from its start, as a field shows a value it
+    // was given; where the user is typing, the caret stays where the edit left it.
+    if (!hasFocus())
+        setCursorPosition(0);
 }
 
 double TNumEdit::Number()

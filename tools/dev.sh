@@ -54,7 +54,8 @@ test)
 asan)
     install_packages
     configure_build build-asan -DHUEFORGE_SANITIZE=ON
-    ASAN_OPTIONS=detect_leaks=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$here/tools/lsan.supp" \
+        run_tests build-asan
     ;;
 fuzz)
     install_packages

@@ -78,6 +78,19 @@ TEST_F(NumEditWidget, NewFieldIsEmptyAndShowsZeroOnceConfigured)
     EXPECT_TRUE(edit->AllowMinus());
 }
 
+TEST_F(NumEditWidget, NumberWrittenByTheProgramShowsFromItsStart)
+{
+    applyStored(true, true, 100000000, -1000);
+    edit->resize(64, 21);
+    edit->setNumber(double(0.9f));
+    EXPECT_EQ(edit->text(), "0.899999976158142");
+    EXPECT_EQ(edit->cursorPosition(), 0);
+
+    ASSERT_TRUE(focusField());
+    QTest::keyClicks(edit, "12");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+}
+
 TEST_F(NumEditWidget, PropertiesAreReachableByName)
 {
     const QMetaObject *meta = edit->metaObject();
