@@ -90,7 +90,9 @@ bool TUpDown::StepForKey(int key)
 
 bool TUpDown::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_associate && event->type() == QEvent::KeyPress &&
+    // The type first: the field's own destruction sends events here, and comparing the
+    // pointer then would look at a half-destroyed field.
+    if (event->type() == QEvent::KeyPress && watched == m_associate &&
         StepForKey(static_cast<QKeyEvent *>(event)->key()))
         return true;
     return QWidget::eventFilter(watched, event);
