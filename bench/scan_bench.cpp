@@ -29,7 +29,7 @@ const std::filesystem::path &ModelPath()
     static const std::filesystem::path path = [] {
         auto p = std::filesystem::temp_directory_path() / "hueforge-bench-64m.mdl";
         const auto model =
-            hueforge::sample::GenerateModel(hueforge::sample::LargeModelSpec(ModelBytes));
+            hueforge::sample::GenerateModel(hueforge::sample::LargeModelLayout(ModelBytes));
         std::ofstream(p, std::ios::binary)
             .write(reinterpret_cast<const char *>(model.bytes.data()),
                    std::streamsize(model.bytes.size()));
@@ -65,7 +65,7 @@ void ScanMemory(benchmark::State &state)
         return;
     }
     const auto model =
-        hueforge::sample::GenerateModel(hueforge::sample::LargeModelSpec(ModelBytes));
+        hueforge::sample::GenerateModel(hueforge::sample::LargeModelLayout(ModelBytes));
     auto materials = std::make_unique<hueforge::MaterialTable>();
     auto textures = std::make_unique<hueforge::TextureNameTable>();
     QuietHost host;

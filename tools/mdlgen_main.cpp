@@ -14,10 +14,10 @@ int main(int argc, char **argv)
                      "  without SIZE_MIB writes the sample model\n";
         return 64;
     }
-    const auto spec = argc == 3
-                          ? hueforge::sample::LargeModelSpec(std::size_t(std::atoi(argv[2])) << 20)
-                          : hueforge::sample::SampleModelSpec();
-    const auto model = hueforge::sample::GenerateModel(spec);
+    const auto layout =
+        argc == 3 ? hueforge::sample::LargeModelLayout(std::size_t(std::atoi(argv[2])) << 20)
+                  : hueforge::sample::SampleModelLayout();
+    const auto model = hueforge::sample::GenerateModel(layout);
     std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(model.bytes.data()),
               std::streamsize(model.bytes.size()));

@@ -98,9 +98,9 @@ void WriteGeometry(Writer &w, int vertexCount, std::mt19937 &random)
 
 } // namespace
 
-GeneratedModel GenerateModel(const ModelSpec &spec)
+GeneratedModel GenerateModel(const ModelLayout &layout)
 {
-    std::mt19937 random(spec.seed);
+    std::mt19937 random(layout.seed);
     GeneratedModel model;
     Writer w;
 
@@ -118,27 +118,27 @@ GeneratedModel GenerateModel(const ModelSpec &spec)
     w.EndChunk(chunk);
 
     chunk = w.BeginChunk("MDLN");
-    w.Raw(spec.name.c_str(), spec.name.size() + 1);
+    w.Raw(layout.name.c_str(), layout.name.size() + 1);
     w.EndChunk(chunk);
 
     const auto mdld = w.BeginChunk("MDLD");
-    if (!spec.textureNames.empty()) {
+    if (!layout.textureNames.empty()) {
         chunk = w.BeginChunk("TEXT");
-        for (const std::string &name : spec.textureNames) {
+        for (const std::string &name : layout.textureNames) {
             char slot[64] = {};
             std::memcpy(slot, name.data(), std::min<std::size_t>(name.size(), sizeof slot));
             w.Raw(slot, sizeof slot);
         }
         w.EndChunk(chunk);
     }
-    for (const auto &block : spec.materialBlocks) {
+    for (const auto &block : layout.materialBlocks) {
         chunk = w.BeginChunk("MATE");
         for (const MaterialRecord &record : block) {
             model.materialOffsets.push_back(std::int32_t(w.bytes.size()));
             w.Raw(record.Bytes.data(), record.Bytes.size());
         }
         w.EndChunk(chunk);
-        WriteGeometry(w, spec.verticesPerBlock, random);
+        WriteGeometry(w, layout.verticesPerBlock, random);
     }
     w.EndChunk(mdld);
     w.EndChunk(riff);
@@ -177,38 +177,38 @@ MaterialRecord MakeMaterial(int index)
     return r;
 }
 
-ModelSpec SampleModelSpec()
+ModelLayout SampleModelLayout()
 {
-    ModelSpec spec;
-    spec.name = "Hueforge sample glider";
-    spec.textureNames = {"glider_t.dds", "glider_t_bump.dds", "glider_t_spec.dds", "canopy_t.dds",
-                         "panel_t.dds"};
+    ModelLayout layout;
+    layout.name = "Hueforge sample glider";
+    layout.textureNames = {"glider_t.dds", "glider_t_bump.dds", "glider_t_spec.dds", "canopy_t.dds",
+                           "panel_t.dds"};
     int index = 0;
     for (int count : {6, 4, 2}) {
         std::vector<MaterialRecord> block;
         for (int i = 0; i < count; ++i)
             block.push_back(MakeMaterial(index++));
-        spec.materialBlocks.push_back(std::move(block));
+        layout.materialBlocks.push_back(std::move(block));
     }
-    spec.verticesPerBlock = 120;
-    return spec;
+    layout.verticesPerBlock = 120;
+    return layout;
 }
 
-ModelSpec LargeModelSpec(std::size_t targetBytes)
+ModelLayout LargeModelLayout(std::size_t targetBytes)
 {
-    ModelSpec spec = SampleModelSpec();
+    ModelLayout layout = SampleModelLayout();
     constexpr int blocks = 4;
-    spec.materialBlocks.clear();
+    layout.materialBlocks.clear();
     int index = 0;
     for (int b = 0; b < blocks; ++b) {
         std::vector<MaterialRecord> block;
         for (int i = 0; i < 40; ++i)
             block.push_back(MakeMaterial(index++));
-        spec.materialBlocks.push_back(std::move(block));
+        layout.materialBlocks.push_back(std::move(block));
     }
     // Each vertex costs its 32 bytes plus three 16-bit indices.
-    spec.verticesPerBlock = int(targetBytes / blocks / (VertexSize + 6));
-    return spec;
+    layout.verticesPerBlock = int(targetBytes / blocks / (VertexSize + 6));
+    return layout;
 }
 
 } // namespace hueforge::sample

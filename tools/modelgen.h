@@ -10,7 +10,7 @@ namespace hueforge::sample {
 
 // What a generated model holds. Each material block becomes one "MATE" chunk followed by
 // that level of detail's geometry, as in real models with several levels of detail.
-struct ModelSpec {
+struct ModelLayout {
     std::string name = "Sample";
     std::vector<std::string> textureNames;
     std::vector<std::vector<MaterialRecord>> materialBlocks;
@@ -26,15 +26,15 @@ struct GeneratedModel {
 // Lays a model out as the simulator writes it: "RIFF" size "MDLX", then "MDLH", "MDLG",
 // "MDLN" and "MDLD" holding "TEXT", then per block "MATE", "INDE", "VERB"/"VERT", "TRAN",
 // "AMAP" and "LODT". Vertex data is pseudo-random but fixed by the seed.
-GeneratedModel GenerateModel(const ModelSpec &spec);
+GeneratedModel GenerateModel(const ModelLayout &layout);
 
 // A plausible material: the diffuse colour, scales and flags vary with the index.
 MaterialRecord MakeMaterial(int index);
 
 // The model shipped as samples/sample.mdl.
-ModelSpec SampleModelSpec();
+ModelLayout SampleModelLayout();
 
 // A model of about targetBytes bytes, mostly vertex data, for benchmarks.
-ModelSpec LargeModelSpec(std::size_t targetBytes);
+ModelLayout LargeModelLayout(std::size_t targetBytes);
 
 } // namespace hueforge::sample

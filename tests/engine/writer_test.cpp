@@ -16,7 +16,7 @@ class WriterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        original = sample::GenerateModel(sample::SampleModelSpec()).bytes;
+        original = sample::GenerateModel(sample::SampleModelLayout()).bytes;
         testing::WriteFileBytes(path, original);
         ASSERT_EQ(ScanModelFile(path, *materials, *textures, host), ScanOutcome::Scanned);
         ASSERT_EQ(materials->MaterialCount, 12);

@@ -100,9 +100,9 @@ MaterialRecord MaterialWithDiffuse(float r, float g, float b, float a)
 }
 
 // Two blocks: three materials, then two.
-hueforge::sample::ModelSpec TestModelSpec()
+hueforge::sample::ModelLayout TestModelLayout()
 {
-    hueforge::sample::ModelSpec description;
+    hueforge::sample::ModelLayout description;
     description.textureNames = {"body_t.dds", "wing_t.dds", "canopy_t.dds"};
     description.materialBlocks = {
         {MaterialWithDiffuse(1.0f, 0.5f, 0.0f, 1.0f), MaterialWithDiffuse(0.0f, 0.0f, 0.0f, 0.0f),
@@ -161,7 +161,7 @@ protected:
 
     QString WriteModel(const QString &name)
     {
-        model = hueforge::sample::GenerateModel(TestModelSpec());
+        model = hueforge::sample::GenerateModel(TestModelLayout());
         const QString path = workDir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));

@@ -105,7 +105,7 @@ protected:
     // Writes a model with these materials in one block and opens it in the window.
     void Open(const std::vector<MaterialRecord> &materials)
     {
-        hueforge::sample::ModelSpec description;
+        hueforge::sample::ModelLayout description;
         description.textureNames = TextureNames;
         description.materialBlocks = {materials};
         description.verticesPerBlock = 4;

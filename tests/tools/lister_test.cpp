@@ -86,7 +86,7 @@ TEST(Lister, ExitStatusTellsWhatHappened)
 
 TEST(SampleModel, MatchesItsGenerator)
 {
-    const auto generated = sample::GenerateModel(sample::SampleModelSpec()).bytes;
+    const auto generated = sample::GenerateModel(sample::SampleModelLayout()).bytes;
     EXPECT_TRUE(testing::ReadFileBytes(HUEFORGE_SAMPLE_PATH) == generated)
         << "samples/sample.mdl is out of date: run hueforge-mdlgen samples/sample.mdl";
 }
