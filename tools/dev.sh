@@ -27,10 +27,15 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_build() { # dir, extra cmake args...
+configure_build() { # dir, extra cmake args... [--target T]
     local dir=$1; shift
+    local target=()
+    if [ "${*: -2:1}" = "--target" ]; then
+        target=(--target "${*: -1}")
+        set -- "${@:1:$#-2}"
+    fi
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$jobs"
+    cmake --build "$dir" -j "$jobs" "${target[@]}"
 }
 
 run_tests() { # dir
@@ -59,7 +64,9 @@ asan)
     ;;
 fuzz)
     install_packages
-    CC=clang CXX=clang++ configure_build build-fuzz -DHUEFORGE_BUILD_FUZZ=ON -DHUEFORGE_BUILD_UI=OFF -DHUEFORGE_BUILD_TESTS=OFF
+    # Only the fuzzer: the engine it links is instrumented for it.
+    CXX=clang++ configure_build build-fuzz -DHUEFORGE_BUILD_FUZZ=ON -DHUEFORGE_BUILD_UI=OFF \
+        -DHUEFORGE_BUILD_TESTS=OFF --target scan_fuzzer
     mkdir -p build-fuzz/corpus
     build-fuzz/fuzz/scan_fuzzer -max_total_time="${2:-60}" -print_final_stats=1 \
         build-fuzz/corpus fuzz/seeds samples
