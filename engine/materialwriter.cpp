@@ -2,6 +2,7 @@
 
 #include "modelfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -50,6 +51,11 @@ std::string RowText(int row, std::int32_t offset)
 // Checks that the open file is still the one the table was scanned from.
 SaveResult VerifyUnchanged(std::FILE *file, const MaterialTable &materials)
 {
+    const auto *rowsEnd = materials.Entries.begin() + materials.MaterialCount;
+    if (std::none_of(materials.Entries.begin(), rowsEnd,
+                     [](const MaterialEntry &entry) { return entry.Modified != 0; }))
+        return {}; // nothing will be written
+
     const std::int64_t length = FileLength(file);
     if (length < 0)
         return Failure(SaveStatus::WriteFailed,

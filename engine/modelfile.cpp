@@ -6,8 +6,12 @@ namespace hueforge {
 
 FileHandle OpenFile(const std::filesystem::path &path, const char *mode)
 {
-    std::error_code ignored;
-    if (path.empty() || std::filesystem::is_directory(path, ignored))
+    // Only plain files: a folder, or a device that never ends such as /dev/zero, is no
+    // model and would stall the scan.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (path.empty() ||
+        (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)))
         return nullptr;
 #ifdef _WIN32
     const std::string narrow(mode);

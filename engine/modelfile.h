@@ -11,8 +11,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a file with an fopen mode; the path is passed natively, so any file name works
-// on Windows as well. Returns null when the file cannot be opened.
+// Opens a plain file with an fopen mode; the path is passed natively, so any file name
+// works on Windows as well. Returns null when the file cannot be opened or is not a plain
+// file (a folder, a device, a pipe).
 FileHandle OpenFile(const std::filesystem::path &path, const char *mode);
 
 } // namespace hueforge

@@ -71,6 +71,13 @@ TEST_F(WriterTest, SaveWithoutModifiedRowsLeavesTheFileAlone)
     EXPECT_TRUE(testing::ReadFileBytes(path) == original);
 }
 
+TEST_F(WriterTest, SaveWithoutModifiedRowsNeedsNoCompleteScan)
+{
+    materials->ScannedFileSize = -1; // as after a scan that failed part way
+    EXPECT_EQ(WriteModifiedMaterials(path, *materials).Status, SaveStatus::Saved);
+    EXPECT_TRUE(testing::ReadFileBytes(path) == original);
+}
+
 TEST_F(WriterTest, RefusesAFileThatChangedOnDisk)
 {
     Edit(3, 0.1f);
