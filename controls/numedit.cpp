@@ -95,12 +95,15 @@ std::optional<unsigned char> TNumEdit::typedCharacter(const QKeyEvent &event)
                    ? std::optional<unsigned char>(key - Qt::Key_A + 1)
                    : std::nullopt;
 
+    // Keys that type nothing or only a control code (arrows, Delete) are the edit's own.
     const QString typed = event.text();
-    if (typed.size() != 1 || !typed.front().isPrint())
+    if (typed.isEmpty() || (typed.size() == 1 && typed.front().category() == QChar::Other_Control))
         return std::nullopt;
-    // A character a byte string cannot hold arrives as '?', which the filter swallows.
+    // Anything a single byte cannot hold, also several characters in one event, arrives as
+    // '?', which the filter swallows; passing it on would insert it unfiltered.
     const char16_t unit = typed.front().unicode();
-    return unit <= 0xFF ? static_cast<unsigned char>(unit) : static_cast<unsigned char>('?');
+    return typed.size() == 1 && unit <= 0xFF ? static_cast<unsigned char>(unit)
+                                             : static_cast<unsigned char>('?');
 }
 
 KeyVerdict TNumEdit::offerCharacter(unsigned char code)

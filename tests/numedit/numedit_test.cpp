@@ -236,13 +236,34 @@ INSTANTIATE_TEST_SUITE_P(Keys, NumEditControlKeys,
                                          ControlKeyCase{"CtrlZ", Qt::Key_Z, 26}),
                          [](const auto &info) { return RowName(info); });
 
-TEST_F(NumEditWidget, TypedCharacterOutsideLatin1IsSwallowedAsQuestionMark)
+// Key events whose text is not one Latin-1 character still pass the filter, as '?'.
+struct ForeignTextCase {
+    std::string name;
+    QString typed;
+};
+
+class NumEditForeignText : public NumEditWidgetBase,
+                           public testing::TestWithParam<ForeignTextCase> {};
+
+TEST_P(NumEditForeignText, IsSwallowedAsQuestionMark)
 {
-    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)));
-    QApplication::sendEvent(edit, &euro);
+    applyStored(true, true, 1000, -1000);
+    edit->clear();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, GetParam().typed);
+    QApplication::sendEvent(edit, &typed);
     EXPECT_EQ(edit->text(), "");
     EXPECT_EQ(edit->KeyPressed(), '?');
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumEditForeignText,
+    testing::Values(ForeignTextCase{"Euro", QString(QChar(0x20AC))},
+                    ForeignTextCase{"TwoCharactersInOneEvent", QStringLiteral("ab")},
+                    ForeignTextCase{"DigitThenLetter", QStringLiteral("1x")},
+                    ForeignTextCase{"SurrogatePair", QString::fromUcs4(U"\U0001F600")},
+                    ForeignTextCase{"ZeroWidthSpace", QString(QChar(0x200B))},
+                    ForeignTextCase{"PrivateUse", QString(QChar(0xE000))}),
+    [](const auto &info) { return RowName(info); });
 
 // ---- Enter and focus loss commit
 
