@@ -11,6 +11,15 @@ TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent)
     setMaxLength(int(hueforge::NumberTextLimit));
 }
 
+QVariant TNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // Composed text would arrive as input method events, which skip the key filter; without
+    // an input method the platform sends each character as a key.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 template <typename Rule> void TNumEdit::applyRule(Rule rule)
 {
     m_field.Text = text().toUtf8().toStdString();

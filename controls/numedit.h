@@ -35,6 +35,10 @@ public:
     // The last character offered to the key filter, as a signed 8-bit code.
     int KeyPressed() const { return m_field.KeyPressed; }
 
+    // Refuses input methods, so that every typed character passes the key filter.
+    using QLineEdit::inputMethodQuery;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 public slots:
     void setAllowDecimal(bool allow);
     void setAllowMinus(bool allow);

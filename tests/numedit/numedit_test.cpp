@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMetaProperty>
@@ -264,6 +265,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ForeignTextCase{"ZeroWidthSpace", QString(QChar(0x200B))},
                     ForeignTextCase{"PrivateUse", QString(QChar(0xE000))}),
     [](const auto &info) { return RowName(info); });
+
+TEST_F(NumEditWidget, TakesNoInputMethodTextThatWouldSkipTheFilter)
+{
+    ASSERT_TRUE(focusField());
+    // What the platform asks before it sends composed text as input method events
+    // instead of key events.
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(edit, &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+}
 
 // ---- Enter and focus loss commit
 
