@@ -219,6 +219,17 @@ void TMButton::mouseReleaseEvent(QMouseEvent *event)
     RefreshFace();
 }
 
+void TMButton::hideEvent(QHideEvent *event)
+{
+    // A hidden grabber would take the next press meant for another window, and a stale
+    // Hovering would skip the highlight when the button shows again.
+    if (holdsPointer()) {
+        releasePointer();
+        m_hovering = false;
+    }
+    QWidget::hideEvent(event);
+}
+
 bool TMButton::isInside(QPoint pos) const
 {
     // The right and bottom edge coordinates still count as inside.

@@ -152,6 +152,24 @@ TEST(MButtonHover, BorderlessBevelShowsOnlyWhileThePointerIsOver)
     expectOutline(h.onScreen(), {F, F, F, F, F, F, F, F});
 }
 
+TEST(MButtonHover, HidingLetsThePointerGoAndTheNextShowingHighlightsAgain)
+{
+    Harness h(QSize(40, 30));
+    h.button->setBorder(false);
+    QTest::mouseMove(h.button, QPoint(10, 10));
+    ASSERT_EQ(QWidget::mouseGrabber(), h.button);
+
+    // Closed from the keyboard with the pointer resting on the picture.
+    h.window->hide();
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    h.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(h.window.get()));
+    QTest::mouseMove(h.button, QPoint(12, 12));
+    EXPECT_EQ(QWidget::mouseGrabber(), h.button);
+    expectOutline(h.onScreen(), {L, L, L, L, D, D, D, D});
+}
+
 TEST(MButtonHover, NoHighlightTakesNoCapture)
 {
     Harness h(QSize(40, 30));
