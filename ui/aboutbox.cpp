@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFont>
+#include <QShowEvent>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -81,7 +82,9 @@ QIcon TAboutForm::ApplicationIcon()
 
 void TAboutForm::showEvent(QShowEvent *event)
 {
-    FormShow();
+    // The window system's own show events (restoring from minimized) are no new showing.
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
 }
 

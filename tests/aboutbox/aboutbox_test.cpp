@@ -161,6 +161,25 @@ TEST(AboutBox, OpensModallyAtTheGivenCorner)
     }
 }
 
+TEST(AboutBox, RestoringFromMinimizedIsNoNewShowing)
+{
+    QWidget mainWindow;
+    mainWindow.move(40, 30);
+    TAboutForm form(&mainWindow);
+    auto *list = part<QListWidget>(form, "ListBox1");
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_EQ(form.pos(), QPoint(40, 30));
+    form.move(200, 150);
+    list->setCurrentRow(4);
+
+    form.setWindowState(Qt::WindowMinimized);
+    form.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(form.pos(), QPoint(200, 150)) << "the box stays where the user put it";
+    EXPECT_EQ(list->currentRow(), 4) << "the rows were not rebuilt";
+    form.close();
+}
+
 TEST(AboutBox, KeepsTheLastActivePage)
 {
     TAboutForm form;
