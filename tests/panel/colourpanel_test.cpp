@@ -7,17 +7,6 @@
 namespace paneltest {
 namespace {
 
-// Table rows print as their names in test listings.
-template <typename Case>
-requires requires(const Case &c)
-{
-    c.name;
-}
-void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 MaterialRecord DiffuseMaterial(float r, float g, float b, float a)
 {
     MaterialRecord m = PlainMaterial();

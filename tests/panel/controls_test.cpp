@@ -1,4 +1,5 @@
 #include "numedit.h"
+#include "panelfixture.h"
 #include "shape.h"
 #include "updown.h"
 
@@ -8,18 +9,8 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
+namespace paneltest {
 namespace {
-
-// Table rows print as their names in test listings.
-template <typename Case>
-requires requires(const Case &c)
-{
-    c.name;
-}
-void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 struct ShapeCase {
     const char *name;
@@ -104,3 +95,4 @@ TEST(UpDown, WritesTheFieldTextWithoutACommit)
 }
 
 } // namespace
+} // namespace paneltest

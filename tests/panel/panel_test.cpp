@@ -9,17 +9,6 @@
 namespace paneltest {
 namespace {
 
-// Table rows print as their names in test listings.
-template <typename Case>
-requires requires(const Case &c)
-{
-    c.name;
-}
-void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
 // What the panel shows for one stored material.
 struct FillCase {
     const char *name;

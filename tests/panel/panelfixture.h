@@ -21,12 +21,26 @@
 #include <deque>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 
 namespace paneltest {
 
 using hueforge::ColourChannel;
 using hueforge::MaterialRecord;
 namespace RecordOffset = hueforge::RecordOffset;
+
+namespace {
+// Table rows print as their names in test listings.
+template <typename Case>
+requires requires(const Case &c)
+{
+    c.name;
+}
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.name;
+}
+} // namespace
 
 // What the fake dialogs were asked and how they answer.
 struct DialogScript {
